@@ -1,0 +1,21 @@
+// Julian day numbers, MJD, GPS weeks and the layout of a month.
+#ifndef ZORVIK_CALENDAR_DAY_NUMBERS_H
+#define ZORVIK_CALENDAR_DAY_NUMBERS_H
+
+#include "calendar/packed_date.h"
+
+// MJD of a date = Julian day number - MjdOffset (17 November 1858 is MJD 0).
+enum { MjdOffset = 2400001, GpsEpochMjd = 44244 };
+
+struct MonthLayout {
+    int32_t dayCount;
+    int32_t firstWeekday;
+    int32_t firstDayOfYear;
+    int32_t firstMjd;
+};
+
+int32_t JulianDayNumber(PackedDate value);
+int32_t GpsWeekOfMjd(int32_t mjd);
+MonthLayout ComputeMonthLayout(int32_t month, int32_t year);
+
+#endif
