@@ -16,6 +16,8 @@ struct MonthLayout {
 
 int32_t JulianDayNumber(PackedDate value);
 int32_t GpsWeekOfMjd(int32_t mjd);
+// A year of 100 or less is widened by 1900 as in MakePackedDate.  A month outside 1 ... 12 or a
+// year before 1900 gives -1 in every field.
 MonthLayout ComputeMonthLayout(int32_t month, int32_t year);
 
 #endif
