@@ -3,6 +3,7 @@
 #define ZORVIK_WINDOW_STARTUP_H
 
 #include <windows.h>
+#include <stdint.h>
 
 extern HWND mainWindow;
 extern HACCEL shortcutTable;
@@ -12,5 +13,7 @@ extern HICON windowIcon;
 // window and runs the message loop. Returns the process exit code.
 int RunZorvik(HINSTANCE instance, int showCommand);
 int RunMessageLoop(void);
+// Offers one message to the shortcut table with shortcutMark raised; 1 when it was translated.
+int32_t TranslateShortcut(MSG *message);
 
 #endif

@@ -1,0 +1,159 @@
+// The main window's dialog procedure: initialisation, title, activation, colours, commands.
+#include "window/calendar_dialog.h"
+
+#include <stdio.h>
+#include "calendar/clock.h"
+#include "resources/resource.h"
+#include "window/month_view.h"
+#include "window/startup.h"
+#include "window/today.h"
+
+enum { TitleTimer = 1, TitlePeriod = 1000, TitleSize = 32 };
+
+static const COLORREF Navy = RGB(0x00, 0x00, 0x80);
+static const COLORREF Red = RGB(0xFF, 0x00, 0x00);
+static const COLORREF Black = RGB(0x00, 0x00, 0x00);
+static const COLORREF White = RGB(0xFF, 0xFF, 0xFF);
+
+static HBRUSH whiteBrush;
+static HBRUSH faceBrush;
+
+// Each initialisation takes the button-face colour of its moment; the old pair goes only
+// once the new one stands.
+static void MakeBrushes(void)
+{
+    HBRUSH oldWhite = whiteBrush;
+    HBRUSH oldFace = faceBrush;
+    whiteBrush = CreateSolidBrush(White);
+    faceBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    if (oldWhite)
+        DeleteObject(oldWhite);
+    if (oldFace)
+        DeleteObject(oldFace);
+}
+
+static void ReadToday(void)
+{
+    LocalDate date;
+    int32_t dateRead = CurrentLocalDate(&date);
+    TakeTodayIntoView(&viewState, dateRead, &date);
+}
+
+static void ShowViewState(HWND window)
+{
+    FillMonthView(window, viewState.shownMonth, viewState.currentMonth, viewState.shownYear,
+                  viewState.currentYear, viewState.todayDay, viewState.hideTodayMark);
+}
+
+static void InitialiseDialog(HWND window)
+{
+    MakeBrushes();
+    SetClassLongPtrA(window, GCLP_HICON, (LONG_PTR)windowIcon);
+    ReadToday();
+    SetTimer(window, TitleTimer, TitlePeriod, NULL);
+    ShowViewState(window);
+}
+
+static void SetNameTitle(HWND window)
+{
+    SetWindowTextA(window, "Zorvik");
+}
+
+static void HandleTimer(HWND window)
+{
+    if (!IsIconic(window)) {
+        SetNameTitle(window);
+        return;
+    }
+    char title[TitleSize];
+    snprintf(title, sizeof title, "MJD=%f", CurrentMjd());
+    SetWindowTextA(window, title);
+}
+
+// Activation and deactivation alike: whenever the user comes or goes, the view is back on
+// today's month, and a date that changed meanwhile is picked up.
+static void HandleActivate(HWND window)
+{
+    if (IsIconic(window)) {
+        char title[TitleSize];
+        snprintf(title, sizeof title, "MJD=%d", (int)CurrentMjd());
+        SetWindowTextA(window, title);
+        return;
+    }
+    SetNameTitle(window);
+    ReadToday();
+    ShowViewState(window);
+}
+
+static int IsControl(HWND window, int id, HWND control)
+{
+    return GetDlgItem(window, id) == control;
+}
+
+static INT_PTR ColourLabel(HDC dc, COLORREF textColour)
+{
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetTextColor(dc, textColour);
+    return (INT_PTR)faceBrush;
+}
+
+static INT_PTR ColourControl(HWND window, HDC dc, HWND control)
+{
+    if (IsControl(window, IDC_GPS_WEEKS, control))
+        return ColourLabel(dc, Navy);
+    if (IsControl(window, IDC_MONTH_YEAR, control))
+        return ColourLabel(dc, Red);
+    if (IsControl(window, IDC_NAME_LABEL, control))
+        return ColourLabel(dc, Navy);
+    for (int id = IDC_CELL_FIRST; id <= IDC_CELL_LAST; id++) {
+        if (IsControl(window, id, control)) {
+            SetBkColor(dc, White);
+            SetTextColor(dc, Black);
+            return (INT_PTR)whiteBrush;
+        }
+    }
+    return FALSE;
+}
+
+// The whole window is invalidated first, so that the nested initialisation's new month is
+// drawn in full.
+static void ShowToday(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    InvalidateRect(window, &client, FALSE);
+    SendMessageA(window, WM_INITDIALOG, 0, 0);
+}
+
+static void HandleCommand(HWND window, WPARAM wParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDCANCEL:
+        PostQuitMessage(0);
+        break;
+    case IDC_TODAY:
+        ShowToday(window);
+        break;
+    }
+}
+
+INT_PTR CALLBACK CalendarDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        InitialiseDialog(window);
+        return TRUE;
+    case WM_ACTIVATE:
+        HandleActivate(window);
+        return FALSE;
+    case WM_TIMER:
+        HandleTimer(window);
+        return FALSE;
+    case WM_CTLCOLORSTATIC:
+        return ColourControl(window, (HDC)wParam, (HWND)lParam);
+    case WM_COMMAND:
+        HandleCommand(window, wParam);
+        return FALSE;
+    }
+    return FALSE;
+}
