@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build
   googletest libgtest-dev libbenchmark-dev
-  g++-mingw-w64-i686-posix mingw-w64-tools
-  wine wine32:i386 fonts-wine
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
+  wine wine32:i386 wine64 fonts-wine
   xvfb xauth xdotool imagemagick
   fp-utils libchm-bin python3
 )
