@@ -13,7 +13,7 @@ configure() {  # folder, extra cmake arguments...
   local dir=$1; shift
   local want="$*"
   # A folder configured for another architecture is started afresh.
-  if [ -f "$dir/.zorvik-config" ] && [ "$(cat "$dir/.zorvik-config")" != "$want" ]; then
+  if [ -f "$dir/build.ninja" ] && [ "$(cat "$dir/.zorvik-config" 2>/dev/null)" != "$want" ]; then
     rm -rf "$dir"
   fi
   if [ ! -f "$dir/build.ninja" ]; then
