@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "window/month_view.h"
 #include "window/startup.h"
+#include "window/stepping.h"
 #include "window/today.h"
 
 enum { TitleTimer = 1, TitlePeriod = 1000, TitleSize = 32 };
@@ -130,6 +131,12 @@ static void HandleCommand(HWND window, WPARAM wParam)
     switch (LOWORD(wParam)) {
     case IDCANCEL:
         PostQuitMessage(0);
+        break;
+    case IDC_YEAR_UP:
+    case IDC_YEAR_DOWN:
+    case IDC_MONTH_UP:
+    case IDC_MONTH_DOWN:
+        HandleStepCommand(window, LOWORD(wParam), HIWORD(wParam));
         break;
     case IDC_TODAY:
         ShowToday(window);

@@ -1,0 +1,192 @@
+// The four stepping commands. A shortcut, a keyboard click and a mnemonic step once; a mouse
+// press on a stepping button steps at once and goes on stepping, faster and faster, until the
+// mouse button is released, and then the view stays on the month that was shown at the release.
+//
+// The repeat runs inside the button's own handling of the mouse press (its focus report), so
+// the button marks itself pressed only after the repeat has returned. A release dispatched
+// from inside the repeat would reach a button that is not yet pressed and be lost; so the
+// repeat's pump leaves the release waiting in the queue and the repeat ends. The release then
+// reaches the pressed button through the message loop, and the click it makes ends the repeat
+// state. A release that will make no click is finished here instead.
+#include "window/stepping.h"
+
+#include "resources/resource.h"
+#include "window/month_view.h"
+#include "window/steps.h"
+
+RepeatState repeatState;
+
+static void SleepPause(DWORD milliseconds)
+{
+    Sleep(milliseconds);
+}
+
+RepeatPause repeatPause = SleepPause;
+
+typedef void (*Step)(ViewState *view);
+
+struct StepCommand {
+    int32_t command;
+    Step forward;
+    Step reverse;
+};
+
+static const StepCommand stepCommands[] = {
+    {IDC_YEAR_UP, StepYearUp, StepYearDown},
+    {IDC_YEAR_DOWN, StepYearDown, StepYearUp},
+    {IDC_MONTH_UP, StepMonthUp, StepMonthDown},
+    {IDC_MONTH_DOWN, StepMonthDown, StepMonthUp},
+};
+
+// The command whose repeat took the last step: the closing click takes that step back, so the
+// view is left on the month that was shown when the mouse button came up.
+static const StepCommand *lastRepeatStep;
+// Repeats run nested when a second stepping button is pressed during a repeat.
+static int32_t repeatDepth;
+
+enum PumpEnd { QueueEmpty, ReleaseWaiting, QuitRequested };
+
+static const StepCommand *FindStepCommand(int32_t command)
+{
+    for (const StepCommand &step : stepCommands) {
+        if (step.command == command)
+            return &step;
+    }
+    return NULL;
+}
+
+static DWORD PauseAfterStep(int32_t stepCount)
+{
+    if (stepCount < 10)
+        return 200;
+    if (stepCount < 30)
+        return 100;
+    return 50;
+}
+
+static int32_t PointInClient(HWND control, POINT screenPoint)
+{
+    RECT client;
+    GetClientRect(control, &client);
+    ScreenToClient(control, &screenPoint);
+    return PtInRect(&client, screenPoint) != 0;
+}
+
+// Only a press of the real mouse, with the pointer on the button, holds it down: a mnemonic or
+// a keyboard click also gives the button the focus, but it sends its own release at once.
+static int32_t IsMousePressOn(HWND button)
+{
+    if (GetKeyState(VK_LBUTTON) >= 0)
+        return 0;
+    DWORD position = GetMessagePos();
+    POINT point = {(short)LOWORD(position), (short)HIWORD(position)};
+    return PointInClient(button, point);
+}
+
+// The physical button behind the left-button messages.
+static int32_t PrimaryButtonDown(void)
+{
+    int key = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    return GetAsyncKeyState(key) < 0;
+}
+
+// Handles every waiting message as PumpPendingMessages does, but stops at a waiting release of
+// the mouse button and leaves it in the queue. Each message is looked at before it is taken, so
+// a release is never taken out of turn.
+static PumpEnd PumpUntilRelease(HWND window)
+{
+    MSG message;
+    for (;;) {
+        if (!PeekMessageA(&message, NULL, 0, 0, PM_NOREMOVE))
+            return QueueEmpty;
+        if (message.message == WM_LBUTTONUP)
+            return ReleaseWaiting;
+        UINT kind = message.message;
+        if (!PeekMessageA(&message, NULL, kind, kind, PM_REMOVE))
+            continue;
+        if (message.message == WM_QUIT) {
+            PostQuitMessage((int)message.wParam);
+            return QuitRequested;
+        }
+        if (!IsDialogMessageA(window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+// Whether the waiting release will make a click: the button takes the mouse once the repeat
+// has returned, so the release reaches it, and it clicks when the pointer is over it.
+static int32_t ClickWillFollow(HWND button)
+{
+    MSG release;
+    if (!PeekMessageA(&release, NULL, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE))
+        return 0;
+    return PointInClient(button, release.pt);
+}
+
+static void TakeStep(HWND window, Step step)
+{
+    step(&viewState);
+    RefreshView(window);
+}
+
+// Back to idle: the step taken ahead of the release is taken back, and the focus leaves the
+// stepping buttons so that the next press reports the focus again and repeats.
+static void FinishRepeat(HWND window)
+{
+    repeatState.repeatActive = 0;
+    repeatState.releasePending = 0;
+    if (lastRepeatStep)
+        TakeStep(window, lastRepeatStep->reverse);
+    SetFocus(GetDlgItem(window, IDC_TODAY));
+}
+
+static void RunRepeat(HWND window, const StepCommand *step)
+{
+    HWND button = GetDlgItem(window, step->command);
+    SendMessageA(button, BM_SETSTATE, TRUE, 0);
+    repeatState.repeatActive = 1;
+    repeatState.releasePending = 1;
+    repeatState.repeatCount = 0;
+    repeatDepth++;
+    for (;;) {
+        lastRepeatStep = step;
+        TakeStep(window, step->forward);
+        PumpEnd pumpEnd = PumpUntilRelease(window);
+        repeatState.repeatCount++;
+        if (pumpEnd != QueueEmpty || !PrimaryButtonDown() || !repeatState.repeatActive)
+            break;
+        repeatPause(PauseAfterStep(repeatState.repeatCount));
+        if (!repeatState.repeatActive)
+            break;
+    }
+    repeatDepth--;
+    // An outer repeat is still waiting in its pump; it sees the same release and decides.
+    if (repeatDepth > 0 || !repeatState.releasePending || ClickWillFollow(button))
+        return;
+    FinishRepeat(window);
+    // The button takes the mouse when this returns, and would keep it, drawn pushed, for a
+    // release that has gone elsewhere or been finished here.
+    PostMessageA(button, WM_CANCELMODE, 0, 0);
+}
+
+INT_PTR HandleStepCommand(HWND window, int32_t command, int32_t notifyCode)
+{
+    const StepCommand *step = FindStepCommand(command);
+    if (!step)
+        return FALSE;
+    if (shortcutMark) {
+        shortcutMark = 0;
+        TakeStep(window, step->forward);
+    }
+    if (notifyCode == BN_SETFOCUS && IsMousePressOn(GetDlgItem(window, command)))
+        RunRepeat(window, step);
+    if (notifyCode != BN_CLICKED)
+        return FALSE;
+    if (repeatState.releasePending)
+        FinishRepeat(window);
+    else
+        TakeStep(window, step->forward);
+    return FALSE;
+}
