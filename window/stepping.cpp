@@ -7,7 +7,8 @@
 // from inside the repeat would reach a button that is not yet pressed and be lost; so the
 // repeat's pump leaves the release waiting in the queue and the repeat ends. The release then
 // reaches the pressed button through the message loop, and the click it makes ends the repeat
-// state. A release that will make no click is finished here instead.
+// state and takes back the step taken ahead of it. A release that will make no click (one
+// away from the button, or one that went to another program) is finished here instead.
 #include "window/stepping.h"
 
 #include "resources/resource.h"
@@ -103,7 +104,7 @@ static PumpEnd PumpUntilRelease(HWND window)
             return ReleaseWaiting;
         UINT kind = message.message;
         if (!PeekMessageA(&message, NULL, kind, kind, PM_REMOVE))
-            continue;
+            return QueueEmpty;
         if (message.message == WM_QUIT) {
             PostQuitMessage((int)message.wParam);
             return QuitRequested;
@@ -115,14 +116,26 @@ static PumpEnd PumpUntilRelease(HWND window)
     }
 }
 
-// Whether the waiting release will make a click: the button takes the mouse once the repeat
-// has returned, so the release reaches it, and it clicks when the pointer is over it.
-static int32_t ClickWillFollow(HWND button)
+static int32_t IsSteppingButton(HWND window, HWND control)
 {
+    return control && GetParent(control) == window && FindStepCommand(GetDlgCtrlID(control));
+}
+
+// Whether the waiting release will make a click that ends the repeat: the release goes to the
+// stepping button that has the mouse (the pressed one takes it, if it has not yet), and that
+// button clicks when the pointer is over it.
+static int32_t ClickWillFollow(HWND window, HWND button)
+{
+    HWND receiver = GetCapture();
+    if (!receiver)
+        receiver = button;
     MSG release;
-    if (!PeekMessageA(&release, NULL, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE))
+    // A quit request is found whatever the range asked for.
+    if (!IsSteppingButton(window, receiver) ||
+        !PeekMessageA(&release, NULL, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE) ||
+        release.message != WM_LBUTTONUP)
         return 0;
-    return PointInClient(button, release.pt);
+    return PointInClient(receiver, release.pt);
 }
 
 static void TakeStep(HWND window, Step step)
@@ -131,15 +144,31 @@ static void TakeStep(HWND window, Step step)
     RefreshView(window);
 }
 
-// Back to idle: the step taken ahead of the release is taken back, and the focus leaves the
-// stepping buttons so that the next press reports the focus again and repeats.
+// Back to idle, taking back the step that was taken ahead of the release. The focus then goes
+// to Today, so that the next press of a stepping button reports the focus and repeats again.
 static void FinishRepeat(HWND window)
 {
     repeatState.repeatActive = 0;
     repeatState.releasePending = 0;
     if (lastRepeatStep)
         TakeStep(window, lastRepeatStep->reverse);
-    SetFocus(GetDlgItem(window, IDC_TODAY));
+}
+
+// After the outermost repeat loop: the click of the waiting release ends the repeat state, or,
+// when no click will come, the repeat is finished here.
+static void EndRepeatLoop(HWND window, HWND button)
+{
+    // A nested press took the mouse from this button, which marks itself pressed when the
+    // repeat returns and would stay drawn pushed.
+    HWND mouseHolder = GetCapture();
+    if (mouseHolder && mouseHolder != button)
+        PostMessageA(button, BM_SETSTATE, FALSE, 0);
+    if (!repeatState.releasePending || ClickWillFollow(window, button))
+        return;
+    FinishRepeat(window);
+    // Posted, so that it comes after the button's own handling of the press: the button then
+    // loses the focus while it holds the mouse, lets go of it and makes no click.
+    PostMessageA(window, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(window, IDC_TODAY), TRUE);
 }
 
 static void RunRepeat(HWND window, const StepCommand *step)
@@ -163,12 +192,8 @@ static void RunRepeat(HWND window, const StepCommand *step)
     }
     repeatDepth--;
     // An outer repeat is still waiting in its pump; it sees the same release and decides.
-    if (repeatDepth > 0 || !repeatState.releasePending || ClickWillFollow(button))
-        return;
-    FinishRepeat(window);
-    // The button takes the mouse when this returns, and would keep it, drawn pushed, for a
-    // release that has gone elsewhere or been finished here.
-    PostMessageA(button, WM_CANCELMODE, 0, 0);
+    if (repeatDepth == 0)
+        EndRepeatLoop(window, button);
 }
 
 INT_PTR HandleStepCommand(HWND window, int32_t command, int32_t notifyCode)
@@ -184,9 +209,11 @@ INT_PTR HandleStepCommand(HWND window, int32_t command, int32_t notifyCode)
         RunRepeat(window, step);
     if (notifyCode != BN_CLICKED)
         return FALSE;
-    if (repeatState.releasePending)
+    if (repeatState.releasePending) {
         FinishRepeat(window);
-    else
+        SetFocus(GetDlgItem(window, IDC_TODAY));
+    } else {
         TakeStep(window, step->forward);
+    }
     return FALSE;
 }
