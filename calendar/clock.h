@@ -14,7 +14,8 @@ struct LocalDate {
 };
 
 double MjdOfReading(ClockReading seconds);
-// 1 and the local date of the reading, or 0 when the C runtime cannot convert it.
+// 1 and the local date of the reading, whatever its year, or 0 (the date left alone) when the
+// C runtime cannot convert it.
 int32_t LocalDateOfReading(ClockReading seconds, LocalDate *date);
 
 double CurrentMjd(void);
