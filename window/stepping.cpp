@@ -13,6 +13,7 @@
 
 #include "resources/resource.h"
 #include "window/month_view.h"
+#include "window/startup.h"
 #include "window/steps.h"
 
 RepeatState repeatState;
@@ -91,9 +92,10 @@ static int32_t PrimaryButtonDown(void)
     return GetAsyncKeyState(key) < 0;
 }
 
-// Handles every waiting message as PumpPendingMessages does, but stops at a waiting release of
-// the mouse button and leaves it in the queue. Each message is looked at before it is taken, so
-// a release is never taken out of turn.
+// Handles every waiting message as the message loop does, shortcuts included (so that Alt+X
+// closes during a hold too, and an arrow key steps once as it always does), but stops at a
+// waiting release of the mouse button and leaves it in the queue. Each message is looked at
+// before it is taken, so a release is never taken out of turn.
 static PumpEnd PumpUntilRelease(HWND window)
 {
     MSG message;
@@ -109,10 +111,10 @@ static PumpEnd PumpUntilRelease(HWND window)
             PostQuitMessage((int)message.wParam);
             return QuitRequested;
         }
-        if (!IsDialogMessageA(window, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+        if (TranslateShortcut(&message) || IsDialogMessageA(window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
 }
 

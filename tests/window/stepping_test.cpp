@@ -13,7 +13,7 @@
 namespace {
 
 // Real time only bounds the waiting for a condition; no test waits this long when it passes.
-enum { SettleTimeout = 10000 };
+enum { SettleTimeout = 60000 };
 // A repeat that is still running after this much simulated time has run away.
 enum { RunawayTime = 60000 };
 
@@ -93,7 +93,6 @@ class SteppingTest : public DialogTest {
 protected:
     bool quitSeen = false;
     WPARAM quitCode = 99;
-    bool useShortcuts = false;
 
     void SetUp() override
     {
@@ -107,6 +106,8 @@ protected:
             return GetForegroundWindow() == window && GetActiveWindow() == window;
         }));
         ProcessWaiting();
+        shortcutTable = LoadAcceleratorsA(GetModuleHandleA(NULL), "ZorvikAccel");
+        ASSERT_NE((HACCEL)NULL, shortcutTable);
         repeatState = RepeatState{0, 0, 0};
         shortcutMark = 0;
         repeatPause = TestPause;
@@ -132,8 +133,7 @@ protected:
         RefreshView(window);
     }
 
-    // One message as the message loop handles it (with or without the shortcut table), a quit
-    // request noted instead.
+    // One message as the message loop handles it, a quit request noted instead.
     void HandleOne(MSG *message)
     {
         if (message->message == WM_QUIT) {
@@ -141,7 +141,7 @@ protected:
             quitCode = message->wParam;
             return;
         }
-        if (useShortcuts && TranslateShortcut(message))
+        if (TranslateShortcut(message))
             return;
         if (!IsDialogMessageA(window, message)) {
             TranslateMessage(message);
@@ -453,14 +453,28 @@ TEST_F(SteppingTest, PressReachingASecondButtonDuringAHoldRunsNestedAndOneClickE
     ExpectIdleAndLetGo(IDC_YEAR_UP);
 }
 
-// Close, as Escape gives it, during a hold: the repeat ends at once, without waiting for the
-// release, and the quit request with exit code 0 reaches the message loop.
-TEST_F(SteppingTest, EscapeDuringAHoldEndsTheRepeatAndQuitsWithZero)
+// Close during a hold, by Escape or by Alt+X: the repeat ends at once, without waiting for
+// the release, and the quit request with exit code 0 reaches the message loop.
+struct CloseKeysCase {
+    const char *name;
+    std::vector<WORD> keys;
+};
+
+class CloseDuringHoldTest : public SteppingTest,
+                            public testing::WithParamInterface<CloseKeysCase> {};
+
+void TypeKeys(const std::vector<WORD> &keys)
 {
-    At(300, [] {
-        SendKey(VK_ESCAPE, true);
-        SendKey(VK_ESCAPE, false);
-    });
+    for (WORD key : keys)
+        SendKey(key, true);
+    for (size_t i = keys.size(); i > 0; i--)
+        SendKey(keys[i - 1], false);
+}
+
+TEST_P(CloseDuringHoldTest, EndsTheRepeatAtOnceAndQuitsWithZero)
+{
+    const std::vector<WORD> keys = GetParam().keys;
+    At(300, [keys] { TypeKeys(keys); });
     Press(IDC_MONTH_UP);
     ASSERT_TRUE(ProcessUntil([&] { return quitSeen; }));
     bool mouseStillDown = MouseDown();
@@ -470,10 +484,30 @@ TEST_F(SteppingTest, EscapeDuringAHoldEndsTheRepeatAndQuitsWithZero)
     EXPECT_EQ(0, repeatState.repeatActive);
     EXPECT_EQ(0, repeatState.releasePending);
     EXPECT_EQ(Pauses({{2, 200}}), pausesTaken);
+    EXPECT_EQ((HWND)NULL, GetCapture());
 }
 
-// Keyboard ways to a stepping button step once, and a focus gained without the mouse starts
-// no repeat.
+INSTANTIATE_TEST_SUITE_P(Stepping, CloseDuringHoldTest,
+                         testing::Values(CloseKeysCase{"Escape", {VK_ESCAPE}},
+                                         CloseKeysCase{"AltX", {VK_MENU, 'X'}}),
+                         [](const testing::TestParamInfo<CloseKeysCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+// A shortcut during a hold steps once, as at any other time, and the repeat goes on from there.
+TEST_F(SteppingTest, ArrowKeyDuringAHoldStepsOnceAndTheRepeatGoesOn)
+{
+    At(300, [] { TypeKeys({VK_UP}); });
+    ReleaseAt(650, CentreOf(IDC_MONTH_DOWN));
+    Press(IDC_MONTH_DOWN);
+    ProcessUntilSettled();
+
+    // Month Down at 0, 200, 400 and 600 ms, Up in the pump at 400 ms: three back, one on.
+    ExpectMonthsOn(-3);
+    EXPECT_EQ(Pauses({{4, 200}}), pausesTaken);
+    EXPECT_FALSE(quitSeen);
+}
+
 TEST_F(SteppingTest, MnemonicStepsOnceAlsoWhileTheMouseIsHeldElsewhere)
 {
     auto typeAltU = [&] {
@@ -540,9 +574,6 @@ TEST_F(SteppingTest, ShortcutWithTheMarkRaisedStepsOnceAndStartsNoRepeat)
 // The real shortcut table in the loop's way: each press of the arrow key steps exactly once.
 TEST_F(SteppingTest, ArrowKeyThroughTheShortcutTableStepsOncePerPress)
 {
-    shortcutTable = LoadAcceleratorsA(GetModuleHandleA(NULL), "ZorvikAccel");
-    ASSERT_NE((HACCEL)NULL, shortcutTable);
-    useShortcuts = true;
     for (int press = 1; press <= 3; press++) {
         SendKey(VK_UP, true);
         SendKey(VK_UP, false);
