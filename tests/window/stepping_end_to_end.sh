@@ -27,13 +27,13 @@ monthIndex() {
 
 "$run" "$exe" &
 zorvik=$!
+coproc WATCH { "$run" "$watch" watch 2>&1; }
+watcher=$WATCH_PID
 cleanup() {
   xdotool mouseup 1 2>/dev/null || true
-  kill "$zorvik" 2>/dev/null || true
+  kill "$zorvik" "$watcher" 2>/dev/null || true
 }
 trap cleanup EXIT
-
-coproc WATCH { "$run" "$watch" watch 2>&1; }
 
 # Reads the watcher's lines until one of the given kind arrives (bounded); sets kind, at, rest.
 # Label and focus lines seen on the way are kept in shownLabel and focus.
