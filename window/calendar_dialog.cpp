@@ -35,7 +35,7 @@ static void MakeBrushes(void)
 
 static void ReadToday(void)
 {
-    LocalDate date;
+    LocalDate date = {0, 0, 0};
     int32_t dateRead = CurrentLocalDate(&date);
     TakeTodayIntoView(&viewState, dateRead, &date);
 }
@@ -86,11 +86,6 @@ static void HandleActivate(HWND window)
     ShowViewState(window);
 }
 
-static int IsControl(HWND window, int id, HWND control)
-{
-    return GetDlgItem(window, id) == control;
-}
-
 static INT_PTR ColourLabel(HDC dc, COLORREF textColour)
 {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -98,20 +93,22 @@ static INT_PTR ColourLabel(HDC dc, COLORREF textColour)
     return (INT_PTR)faceBrush;
 }
 
+// The control's own identifier, checked against the window's control of that identifier,
+// finds the same control as trying the 45 coloured identifiers in turn, at a fraction of the
+// cost: every static control of the window asks on every repaint.
 static INT_PTR ColourControl(HWND window, HDC dc, HWND control)
 {
-    if (IsControl(window, IDC_GPS_WEEKS, control))
+    int id = GetDlgCtrlID(control);
+    if (!control || GetDlgItem(window, id) != control)
+        return FALSE;
+    if (id == IDC_GPS_WEEKS || id == IDC_NAME_LABEL)
         return ColourLabel(dc, Navy);
-    if (IsControl(window, IDC_MONTH_YEAR, control))
+    if (id == IDC_MONTH_YEAR)
         return ColourLabel(dc, Red);
-    if (IsControl(window, IDC_NAME_LABEL, control))
-        return ColourLabel(dc, Navy);
-    for (int id = IDC_CELL_FIRST; id <= IDC_CELL_LAST; id++) {
-        if (IsControl(window, id, control)) {
-            SetBkColor(dc, White);
-            SetTextColor(dc, Black);
-            return (INT_PTR)whiteBrush;
-        }
+    if (id >= IDC_CELL_FIRST && id <= IDC_CELL_LAST) {
+        SetBkColor(dc, White);
+        SetTextColor(dc, Black);
+        return (INT_PTR)whiteBrush;
     }
     return FALSE;
 }

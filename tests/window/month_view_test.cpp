@@ -1,6 +1,8 @@
 // Writing months into the real window's controls, and today's mark.
 #include "tests/window/dialog_fixture.h"
 
+#include <algorithm>
+
 namespace {
 
 class MonthView : public DialogTest {
@@ -243,6 +245,80 @@ TEST_F(Pump, DialogKeysButNoShortcuts)
     PumpPendingMessages(window);
     EXPECT_TRUE(commandsSeen.empty());
     EXPECT_EQ(Control(IDCANCEL), GetFocus());
+}
+
+}  // namespace
+
+namespace {
+
+// The client area's pixels as displayed, child controls included.
+std::vector<uint32_t> CaptureClient(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    int width = client.right, height = client.bottom;
+    HDC windowDc = GetDC(window);
+    HDC memory = CreateCompatibleDC(windowDc);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = NULL;
+    HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<uint32_t> pixels((uint32_t *)bits, (uint32_t *)bits + width * height);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, windowDc);
+    return pixels;
+}
+
+class Picture : public DialogTest {
+protected:
+    // Everything repaints, the dialog and all its controls, as a freshly shown window would.
+    void RedrawEverything(void)
+    {
+        RedrawWindow(window, NULL, NULL,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpPendingMessages(window);
+    }
+};
+
+// A step redraws only what it changed; the window must look exactly as if it had been
+// redrawn in full.
+TEST_F(Picture, RefreshViewLeavesTheFullyRedrawnPicture)
+{
+    const ViewState steps[] = {
+        {3, 2024, 2, 2024, 14, 0},  {2, 2024, 2, 2024, 14, 0},  {2, 2024, 2, 2024, 14, 1},
+        {2, 2024, 2, 2024, 14, 0},  {8, 2020, 2, 2024, 14, 0},  {12, 2099, 2, 2024, 14, 0},
+        {1, 1900, 2, 2024, 14, 0},  {8, 1999, 2, 2024, 14, 0},
+    };
+    viewState = ViewState{2, 2024, 2, 2024, 14, 0};
+    RefreshView(window);
+    RedrawEverything();
+    std::vector<uint32_t> previous = CaptureClient(window);
+    ASSERT_FALSE(previous.empty());
+    ASSERT_NE(std::count(previous.begin(), previous.end(), previous[0]), (long)previous.size());
+
+    for (const ViewState &step : steps) {
+        SCOPED_TRACE(testing::Message() << step.shownMonth << "/" << step.shownYear << " hide "
+                                        << step.hideTodayMark);
+        viewState = step;
+        RefreshView(window);
+        PumpPendingMessages(window);
+        std::vector<uint32_t> stepped = CaptureClient(window);
+        RedrawEverything();
+        std::vector<uint32_t> full = CaptureClient(window);
+        EXPECT_TRUE(stepped != previous) << "the step changed nothing on the screen";
+        EXPECT_TRUE(stepped == full) << "the step left a picture unlike a full redraw";
+        previous = full;
+    }
 }
 
 }  // namespace
