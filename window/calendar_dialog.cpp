@@ -3,6 +3,8 @@
 
 #include <stdio.h>
 #include "calendar/clock.h"
+#include "output/clipboard_copy.h"
+#include "output/help_viewer.h"
 #include "resources/resource.h"
 #include "window/month_view.h"
 #include "window/startup.h"
@@ -129,6 +131,9 @@ static void HandleCommand(HWND window, WPARAM wParam)
     case IDCANCEL:
         PostQuitMessage(0);
         break;
+    case IDHELP:
+        ShowHelpFile(window, "zorvik.chm", 0, 0);
+        break;
     case IDC_YEAR_UP:
     case IDC_YEAR_DOWN:
     case IDC_MONTH_UP:
@@ -137,6 +142,9 @@ static void HandleCommand(HWND window, WPARAM wParam)
         break;
     case IDC_TODAY:
         ShowToday(window);
+        break;
+    case IDC_COPY:
+        HandleCopyCommand(window);
         break;
     }
 }
