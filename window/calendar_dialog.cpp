@@ -74,7 +74,9 @@ static void HandleTimer(HWND window)
 }
 
 // Activation and deactivation alike: whenever the user comes or goes, the view is back on
-// today's month, and a date that changed meanwhile is picked up.
+// today's month, and a date that changed meanwhile is picked up. The window is visible here,
+// so the grid is redrawn as after a step: cells that repaint alone would cover the boxes
+// around their day numbers.
 static void HandleActivate(HWND window)
 {
     if (IsIconic(window)) {
@@ -85,7 +87,7 @@ static void HandleActivate(HWND window)
     }
     SetNameTitle(window);
     ReadToday();
-    ShowViewState(window);
+    RefreshView(window);
 }
 
 static INT_PTR ColourLabel(HDC dc, COLORREF textColour)

@@ -321,4 +321,23 @@ TEST_F(Picture, RefreshViewLeavesTheFullyRedrawnPicture)
     }
 }
 
+// Activation writes today's month into the visible window; it must look as a full redraw does.
+TEST_F(Picture, ActivationLeavesTheFullyRedrawnPicture)
+{
+    viewState = ViewState{8, 1999, 2, 2024, 14, 0};
+    RefreshView(window);
+    RedrawEverything();
+    std::vector<uint32_t> stepped = CaptureClient(window);
+    for (WPARAM state : {WA_INACTIVE, WA_ACTIVE}) {
+        SCOPED_TRACE(state);
+        CalendarDlgProc(window, WM_ACTIVATE, state, 0);
+        PumpPendingMessages(window);
+        std::vector<uint32_t> activated = CaptureClient(window);
+        RedrawEverything();
+        std::vector<uint32_t> full = CaptureClient(window);
+        EXPECT_TRUE(activated != stepped) << "activation changed nothing on the screen";
+        EXPECT_TRUE(activated == full) << "activation left a picture unlike a full redraw";
+    }
+}
+
 }  // namespace
