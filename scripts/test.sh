@@ -13,14 +13,10 @@ echo "== native tests"
 ctest --test-dir "$build/native" --output-on-failure -j2 || status=1
 
 echo "== Windows tests under Wine"
-# One virtual display for the whole run. The GUI tests share focus and clipboard: run them one at a time.
-runWindows() {
-  ctest --test-dir "$build/windows" --output-on-failure -j1
-}
-export -f runWindows
-export build
-# Always a virtual display: the tests move the mouse and take the focus.
-env -u DISPLAY xvfb-run -a -s "-screen 0 1280x1024x24" bash -c runWindows || status=1
+# Always a virtual display: the tests move the mouse and take the focus. One display for the whole
+# run, and one test at a time, since the GUI tests share focus and clipboard.
+env -u DISPLAY xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --test-dir "$build/windows" --output-on-failure -j1 || status=1
 WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true
 
 exit $status
