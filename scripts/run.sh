@@ -17,14 +17,14 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 shot="$build/zorvik-screenshot.png"
-export shot wine exe
+export shot wine exe build
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
   "$wine" "$exe" &
   program=$!
   window=""
   for _ in $(seq 1 120); do
-    window=$(xdotool search --name "^Zorvik$" 2>/dev/null | head -n 1 || true)
+    window=$(xdotool search --onlyvisible --name "^Zorvik$" 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     sleep 0.5
   done
@@ -35,9 +35,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   fi
   sleep 1   # let the controls finish painting before the picture is taken
   import -window "$window" "$shot"
-  xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-  xdotool key --window "$window" alt+x
+  # Real key presses to the focused window: Wine ignores synthetic events sent to a window.
+  xdotool windowfocus --sync "$window"
+  xdotool key alt+x
   wait "$program"
+  # Wine'"'"'s background processes go before the virtual display does.
+  WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true
 '
-WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true
 echo "Screenshot of the window: $shot"
