@@ -28,10 +28,10 @@ if [ "$which" = native ] || [ "$which" = all ]; then
 fi
 if [ "$which" = windows ] || [ "$which" = all ]; then
   arch=$("$top/scripts/windows-arch.sh")
-  configure "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-$arch.cmake"
+  configure "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw.cmake" -DZORVIK_WINDOWS_ARCH="$arch"
   cmake --build "$build/windows"
   if [ "$arch" != i686 ]; then
-    configure "$build/windows-i686" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake"
+    configure "$build/windows-i686" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw.cmake" -DZORVIK_WINDOWS_ARCH=i686
     cmake --build "$build/windows-i686"
   fi
 fi
