@@ -6,82 +6,12 @@
 #include <string>
 #include <vector>
 #include "output/clipboard_copy.h"
+#include "tests/support/pixels.h"
 #include "tests/window/dialog_fixture.h"
 
 namespace {
 
 const DWORD WaitLimit = 30000;
-
-// Client-area pixels as 0x00RRGGBB, top row first.
-struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<uint32_t> rgb;
-
-    uint32_t At(int x, int y) const { return rgb[(size_t)y * width + x] & 0xFFFFFF; }
-
-    // The left `stripWidth` columns, to compare a picture with the window it came from.
-    Pixels Strip(int stripWidth) const
-    {
-        Pixels strip;
-        strip.width = stripWidth;
-        strip.height = height;
-        for (int y = 0; y < height; y++)
-            for (int x = 0; x < stripWidth; x++)
-                strip.rgb.push_back(At(x, y));
-        return strip;
-    }
-
-    bool operator==(const Pixels &other) const
-    {
-        return width == other.width && height == other.height && rgb == other.rgb;
-    }
-};
-
-uint32_t RgbOf(COLORREF colour)
-{
-    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-}
-
-Pixels ReadBitmap(HBITMAP bitmap, int width, int height)
-{
-    Pixels pixels;
-    pixels.width = width;
-    pixels.height = height;
-    pixels.rgb.assign((size_t)width * height, 0);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(NULL);
-    int lines = GetDIBits(screen, bitmap, 0, height, pixels.rgb.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(NULL, screen);
-    EXPECT_EQ(lines, height);
-    for (uint32_t &pixel : pixels.rgb)
-        pixel &= 0xFFFFFF;
-    return pixels;
-}
-
-// What the window shows, read the same way as the copy reads it but independently of it.
-Pixels CaptureClient(HWND window)
-{
-    RECT client;
-    GetClientRect(window, &client);
-    HDC windowDc = GetDC(window);
-    HDC memoryDc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, client.right, client.bottom);
-    HGDIOBJ kept = SelectObject(memoryDc, bitmap);
-    BitBlt(memoryDc, 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY);
-    SelectObject(memoryDc, kept);
-    DeleteDC(memoryDc);
-    ReleaseDC(window, windowDc);
-    Pixels pixels = ReadBitmap(bitmap, client.right, client.bottom);
-    DeleteObject(bitmap);
-    return pixels;
-}
 
 bool HasColourIn(const Pixels &pixels, const RECT &area, uint32_t rgb)
 {

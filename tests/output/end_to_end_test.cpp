@@ -2,79 +2,31 @@
 // from another folder, and a Close that arrives during a copy still ends the program.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <string.h>
 #include <string>
 #include "resources/resource.h"
+#include "tests/support/program_window.h"
 
 namespace {
 
 // A bound on every wait, far above what a start, an end or opening the viewer takes.
 const DWORD WaitLimit = 30000;
 
-std::string ExePath(void)
-{
-    std::string path = ZORVIK_EXE;
-    if (!path.empty() && path[0] == '/')
-        path = "Z:" + path;  // a Unix path, as the build gives it, through Wine's root drive
-    return path;
-}
-
-struct Search {
-    DWORD processId;
-    const char *className;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM lParam)
-{
-    Search *search = (Search *)lParam;
-    DWORD owner = 0;
-    char className[64] = "";
-    GetWindowThreadProcessId(window, &owner);
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && strcmp(className, search->className) == 0 &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 class ProgramRun : public ::testing::Test {
 protected:
     PROCESS_INFORMATION process = {};
 
-    void TearDown() override
-    {
-        if (process.hProcess) {
-            if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
-                TerminateProcess(process.hProcess, 1);
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-    }
+    void TearDown() override { EndProgram(&process); }
 
     HWND WaitForWindow(const char *className)
     {
-        Search search = {process.dwProcessId, className, NULL};
-        for (DWORD waited = 0; waited < WaitLimit; waited += 20) {
-            EnumWindows(FindWindowOfProcess, (LPARAM)&search);
-            if (search.found)
-                return search.found;
-            Sleep(20);
-        }
-        return NULL;
+        return WaitForProgramWindow(process.dwProcessId, className, WaitLimit, 20);
     }
 
     // Starts the program in the given current folder and waits for its window.
     HWND Start(const char *currentFolder)
     {
-        std::string path = ExePath();
-        std::string commandLine = "\"" + path + "\"";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        if (!CreateProcessA(path.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, currentFolder,
-                            &startup, &process)) {
+        std::string path = WindowsPath(ZORVIK_EXE);
+        if (!StartProgram(path, NULL, currentFolder, &process)) {
             ADD_FAILURE() << "cannot start " << path << ": error " << GetLastError();
             return NULL;
         }

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <string>
 #include "resources/resource.h"
+#include "tests/support/program_window.h"
 
 namespace {
 
@@ -13,14 +14,6 @@ const char *const monthNames[] = {"January", "February", "March", "April", "May"
 // A bound on every wait, far above what a start or an end takes.
 const DWORD WaitLimit = 30000;
 
-std::string ExePath(void)
-{
-    std::string path = ZORVIK_EXE;
-    if (!path.empty() && path[0] == '/')
-        path = "Z:" + path;  // a Unix path, as the build gives it, through Wine's root drive
-    return path;
-}
-
 std::string MonthYearToday(void)
 {
     SYSTEMTIME now;
@@ -28,59 +21,23 @@ std::string MonthYearToday(void)
     return std::string(monthNames[now.wMonth - 1]) + "  " + std::to_string(now.wYear);
 }
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM lParam)
-{
-    Search *search = (Search *)lParam;
-    DWORD owner = 0;
-    char className[32] = "";
-    GetWindowThreadProcessId(window, &owner);
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && strcmp(className, "#32770") == 0 && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 class EndToEnd : public ::testing::Test {
 protected:
     PROCESS_INFORMATION process = {};
 
-    void TearDown() override
-    {
-        if (process.hProcess) {
-            if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
-                TerminateProcess(process.hProcess, 1);
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-    }
+    void TearDown() override { EndProgram(&process); }
 
     // Starts the program, with an argument that it must ignore, and waits for its window.
     HWND Start(void)
     {
-        std::string path = ExePath();
-        std::string commandLine = "\"" + path + "\" --ignored argument";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        if (!CreateProcessA(path.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL,
-                            &startup, &process)) {
+        std::string path = WindowsPath(ZORVIK_EXE);
+        if (!StartProgram(path, "--ignored argument", NULL, &process)) {
             ADD_FAILURE() << "cannot start " << path << ": error " << GetLastError();
             return NULL;
         }
-        Search search = {process.dwProcessId, NULL};
-        for (DWORD waited = 0; waited < WaitLimit && !search.found; waited += 20) {
-            EnumWindows(FindVisibleDialog, (LPARAM)&search);
-            if (!search.found)
-                Sleep(20);
-        }
-        EXPECT_NE((HWND)NULL, search.found) << "no window within " << WaitLimit << " ms";
-        return search.found;
+        HWND found = WaitForProgramWindow(process.dwProcessId, "#32770", WaitLimit, 20);
+        EXPECT_NE((HWND)NULL, found) << "no window within " << WaitLimit << " ms";
+        return found;
     }
 
     std::string MonthLabel(HWND window)

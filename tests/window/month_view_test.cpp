@@ -1,4 +1,5 @@
 // Writing months into the real window's controls, and today's mark.
+#include "tests/support/pixels.h"
 #include "tests/window/dialog_fixture.h"
 
 #include <algorithm>
@@ -251,34 +252,6 @@ TEST_F(Pump, DialogKeysButNoShortcuts)
 
 namespace {
 
-// The client area's pixels as displayed, child controls included.
-std::vector<uint32_t> CaptureClient(HWND window)
-{
-    RECT client;
-    GetClientRect(window, &client);
-    int width = client.right, height = client.bottom;
-    HDC windowDc = GetDC(window);
-    HDC memory = CreateCompatibleDC(windowDc);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void *bits = NULL;
-    HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::vector<uint32_t> pixels((uint32_t *)bits, (uint32_t *)bits + width * height);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, windowDc);
-    return pixels;
-}
-
 class Picture : public DialogTest {
 protected:
     // Everything repaints, the dialog and all its controls, as a freshly shown window would.
@@ -302,9 +275,10 @@ TEST_F(Picture, RefreshViewLeavesTheFullyRedrawnPicture)
     viewState = ViewState{2, 2024, 2, 2024, 14, 0};
     RefreshView(window);
     RedrawEverything();
-    std::vector<uint32_t> previous = CaptureClient(window);
-    ASSERT_FALSE(previous.empty());
-    ASSERT_NE(std::count(previous.begin(), previous.end(), previous[0]), (long)previous.size());
+    Pixels previous = CaptureClient(window);
+    ASSERT_FALSE(previous.rgb.empty());
+    ASSERT_NE(std::count(previous.rgb.begin(), previous.rgb.end(), previous.rgb[0]),
+              (long)previous.rgb.size());
 
     for (const ViewState &step : steps) {
         SCOPED_TRACE(testing::Message() << step.shownMonth << "/" << step.shownYear << " hide "
@@ -312,9 +286,9 @@ TEST_F(Picture, RefreshViewLeavesTheFullyRedrawnPicture)
         viewState = step;
         RefreshView(window);
         PumpPendingMessages(window);
-        std::vector<uint32_t> stepped = CaptureClient(window);
+        Pixels stepped = CaptureClient(window);
         RedrawEverything();
-        std::vector<uint32_t> full = CaptureClient(window);
+        Pixels full = CaptureClient(window);
         EXPECT_TRUE(stepped != previous) << "the step changed nothing on the screen";
         EXPECT_TRUE(stepped == full) << "the step left a picture unlike a full redraw";
         previous = full;
@@ -327,14 +301,14 @@ TEST_F(Picture, ActivationLeavesTheFullyRedrawnPicture)
     viewState = ViewState{8, 1999, 2, 2024, 14, 0};
     RefreshView(window);
     RedrawEverything();
-    std::vector<uint32_t> stepped = CaptureClient(window);
+    Pixels stepped = CaptureClient(window);
     for (WPARAM state : {WA_INACTIVE, WA_ACTIVE}) {
         SCOPED_TRACE(state);
         CalendarDlgProc(window, WM_ACTIVATE, state, 0);
         PumpPendingMessages(window);
-        std::vector<uint32_t> activated = CaptureClient(window);
+        Pixels activated = CaptureClient(window);
         RedrawEverything();
-        std::vector<uint32_t> full = CaptureClient(window);
+        Pixels full = CaptureClient(window);
         EXPECT_TRUE(activated != stepped) << "activation changed nothing on the screen";
         EXPECT_TRUE(activated == full) << "activation left a picture unlike a full redraw";
     }

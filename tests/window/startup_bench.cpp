@@ -6,29 +6,10 @@
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
-#include <string.h>
 #include <algorithm>
 #include <string>
 #include <vector>
-
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-static BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM lParam)
-{
-    Search *search = (Search *)lParam;
-    DWORD owner = 0;
-    char className[32] = "";
-    GetWindowThreadProcessId(window, &owner);
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && strcmp(className, "#32770") == 0 && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
+#include "tests/support/program_window.h"
 
 static double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
@@ -43,39 +24,23 @@ struct Program {
     std::vector<double> visible, ready;
 };
 
-static std::string WindowsPath(const char *path)
-{
-    return path[0] == '/' ? std::string("Z:") + path : std::string(path);
-}
-
 // One start: returns false if the program did not show its window within 30 s.
 static bool StartOnce(Program *program)
 {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    std::string commandLine = "\"" + program->path + "\"";
     LARGE_INTEGER start, visible, ready;
     QueryPerformanceCounter(&start);
-    if (!CreateProcessA(program->path.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL,
-                        &startup, &process))
+    if (!StartProgram(program->path, NULL, NULL, &process))
         return false;
-    Search search = {process.dwProcessId, NULL};
-    for (int polls = 0; polls < 30000 && !search.found; polls++) {
-        EnumWindows(FindVisibleDialog, (LPARAM)&search);
-        if (!search.found)
-            Sleep(1);
-    }
+    HWND found = WaitForProgramWindow(process.dwProcessId, "#32770", 30000, 1);
     QueryPerformanceCounter(&visible);
     WaitForInputIdle(process.hProcess, 30000);
     QueryPerformanceCounter(&ready);
-    if (search.found)
-        PostMessageA(search.found, WM_SYSCOMMAND, SC_CLOSE, 0);
-    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    if (!search.found)
+    if (found)
+        PostMessageA(found, WM_SYSCOMMAND, SC_CLOSE, 0);
+    WaitForSingleObject(process.hProcess, 30000);  // time to close on its own, then ended
+    EndProgram(&process);
+    if (!found)
         return false;
     program->visible.push_back(Milliseconds(start, visible));
     program->ready.push_back(Milliseconds(start, ready));
