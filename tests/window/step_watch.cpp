@@ -1,8 +1,8 @@
 // Watches a running zorvik.exe from outside, for the end-to-end stepping test.
 //   step_watch watch   prints where the Month Up button and the grid are, then a line for every
 //                      change of the month label and of the focus, and a "pause" line when the
-//                      program, having shown a new month, has handled its messages and stopped
-//                      answering: it is then in the pause between two repeated steps.
+//                      program, having shown a new month, handles its messages while that month
+//                      is still shown: a held button then goes on to the pause after the step.
 //   step_watch close   asks the program to close, as its Close button does.
 // Every line starts with the kind and the milliseconds since the watch began.
 #include <windows.h>
@@ -13,7 +13,7 @@
 
 namespace {
 
-enum { FindTimeout = 30000, WatchTime = 60000, AnswerWait = 60, TextSize = 64 };
+enum { FindTimeout = 30000, WatchTime = 60000, PumpWait = 5000, TextSize = 64 };
 
 LARGE_INTEGER started, frequency;
 
@@ -52,11 +52,18 @@ int FocusId(HWND window)
     return GetDlgCtrlID(info.hwndFocus);
 }
 
-// True when the program does not take a message within the wait: it is not pumping.
-bool Unanswered(HWND window)
+// A held button's repeat takes messages sent from outside only in the pump after each step,
+// and pauses right after it. So the moment the program takes our message, with the month just
+// seen still on view, is the start of the pause after that month's step. If the month changed
+// meanwhile, that was the next step's pump, and the watch goes on with the new month.
+bool PumpedOnMonth(HWND window, HWND label, const char *shown)
 {
     DWORD_PTR result;
-    return !SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, AnswerWait, &result);
+    if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, PumpWait, &result))
+        return false;
+    char text[TextSize] = "";
+    GetWindowTextA(label, text, sizeof text);
+    return strcmp(text, shown) == 0;
 }
 
 int Watch(void)
@@ -71,9 +78,7 @@ int Watch(void)
     PrintCentre("grid", GetDlgItem(window, IDC_CELL_FIRST + 17));
     char shown[TextSize] = "";
     int focus = -1;
-    // After a new month: first the program must answer (its pump runs, the month is written),
-    // then stop answering (its pump is over and it pauses).
-    bool newMonth = false, answered = false;
+    bool newMonth = false;
     while (IsWindow(window) && Milliseconds() < WatchTime) {
         char text[TextSize] = "";
         GetWindowTextA(label, text, sizeof text);
@@ -81,7 +86,6 @@ int Watch(void)
             strcpy(shown, text);
             printf("label %ld %s\n", Milliseconds(), shown);
             newMonth = true;
-            answered = false;
         }
         int nowFocus = FocusId(window);
         if (nowFocus != focus) {
@@ -89,9 +93,7 @@ int Watch(void)
             printf("focus %ld %d\n", Milliseconds(), focus);
         }
         if (newMonth) {
-            if (!Unanswered(window)) {
-                answered = true;
-            } else if (answered) {
+            if (PumpedOnMonth(window, label, shown)) {
                 printf("pause %ld\n", Milliseconds());
                 newMonth = false;
             }
